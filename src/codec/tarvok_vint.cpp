@@ -40,7 +40,8 @@ std::uint64_t Vint::value(bool stripMarker) const {
 bool Vint::isUnknownSize() const {
   if (length < 5) return false;
   const std::uint64_t allOnes = (std::uint64_t{1} << (7 * length)) - 1;
-  return sizeValue() == allOnes;
+  // Writers that keep sizes in 32 bits mark an unknown size as 08 FF FF FF FF.
+  return sizeValue() == allOnes || (length == 5 && sizeValue() == 0xFFFFFFFF);
 }
 
 void Vint::dump(std::FILE* out) const {

@@ -38,8 +38,9 @@ class Vint {
   std::uint64_t value(bool stripMarker) const;
   std::uint64_t sizeValue() const { return value(true); }
   // True for a size field of 5 to 8 bytes whose value bits are all ones,
-  // EBML's mark of an element whose size was not known when it was written.
-  // Shorter all-ones fields are plain numbers.
+  // EBML's mark of an element whose size was not known when it was written,
+  // and the five bytes 08 FF FF FF FF, the 32-bit all-ones value with which
+  // some writers mean the same. Shorter all-ones fields are plain numbers.
   bool isUnknownSize() const;
   // Prints "[vint] <length> 0x" and the bytes in upper-case hex, then "\n".
   void dump(std::FILE* out) const;
