@@ -2,6 +2,7 @@
 // printing and destruction of containers.
 #include "tree/tarvok_master.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <limits>
 #include <string_view>
@@ -55,23 +56,34 @@ Master::Master(const Definition* definition, ReadContext& ctx, std::uint64_t siz
 
 Master::~Master() {
   // The nodes live in the root's arena: only their destructors run here.
-  for (Element* child : children_) child->~Element();
+  for (std::size_t i = 0; i < childCount_; ++i) children_[i]->~Element();
 }
 
 void Master::readRoot(Input& input, const char* name, std::FILE* out) {
   arena_ = std::make_unique<NodeArena>();
-  ReadContext ctx{input, *arena_, Dictionary::instance(), out, name, 0};
+  ReadContext ctx{input, *arena_, Dictionary::instance(), out, name, 0,
+                  std::vector<std::vector<Element*>>(static_cast<std::size_t>(kMaxDepth) + 1)};
   // A stream has no length: it is read like a container of unknown size,
   // whose normal end is the end of the stream.
   if (input.hasLength()) readChildren(ctx, input.length() - input.position(), false);
   else readChildren(ctx, std::numeric_limits<std::uint64_t>::max(), true);
 }
 
+void Master::readChildren(ReadContext& ctx, std::uint64_t budget, bool sizeUnknown) {
+  std::vector<Element*>& found = ctx.gathered[static_cast<std::size_t>(ctx.depth)];
+  found.clear();
+  readElements(ctx, budget, sizeUnknown, found);
+  childCount_ = found.size();
+  children_ = ctx.arena.makeArray<Element*>(childCount_);
+  std::copy(found.begin(), found.end(), children_);
+}
+
 // Reads elements until the budget is spent. A known-size container counts
 // each child by its declared length; a child of unknown size by the bytes it
 // spans. The end of the input ends a container of unknown size normally and
 // any other with a report.
-void Master::readChildren(ReadContext& ctx, std::uint64_t budget, bool sizeUnknown) {
+void Master::readElements(ReadContext& ctx, std::uint64_t budget, bool sizeUnknown,
+                          std::vector<Element*>& found) const {
   Input& input = ctx.input;
   while (budget > 0) {
     Head head;
@@ -80,7 +92,8 @@ void Master::readChildren(ReadContext& ctx, std::uint64_t budget, bool sizeUnkno
     if (step == Step::kStop) return report(ctx.out, kReportOverrun);
     const std::uint64_t start = input.position();
     const std::uint64_t bound = budget > head.length ? budget - head.length : 0;
-    readChild(ctx, head, head.sizeUnknown ? bound : head.size.sizeValue());
+    Element* child = readChild(ctx, head, head.sizeUnknown ? bound : head.size.sizeValue());
+    if (child != nullptr) found.push_back(child);
     const std::uint64_t data = head.sizeUnknown ? input.position() - start : head.size.sizeValue();
     const std::uint64_t total = head.length + data;
     if (total > budget) return report(ctx.out, kReportOverrun);
@@ -111,38 +124,36 @@ Master::Step Master::readHead(ReadContext& ctx, bool sizeUnknown, Head& head) co
   return Step::kElement;
 }
 
-// Builds the child that the element's type calls for, or passes over an
-// element that the dictionary does not hold.
-void Master::readChild(ReadContext& ctx, const Head& head, std::uint64_t size) {
+// Builds the child that the element's type calls for; passes over an
+// element that the dictionary does not hold, and returns null for it.
+Element* Master::readChild(ReadContext& ctx, const Head& head, std::uint64_t size) const {
   const Definition* definition = head.definition;
   if (definition == nullptr) return skipUnknown(ctx, head, size);
   switch (definition->type) {
     case STRING:
     case UTF8:
     case BINARY:
-      children_.push_back(ctx.arena.make<Strings>(definition, ctx.input, size));
-      break;
+      return ctx.arena.make<Strings>(definition, ctx.input, size);
     case INT:
     case UINT:
     case FLOAT:
     case DATE:
-      children_.push_back(ctx.arena.make<Primitives>(definition, ctx.input, size, head.sizeUnknown));
-      break;
+      return ctx.arena.make<Primitives>(definition, ctx.input, size, head.sizeUnknown);
     case MASTER:
-      children_.push_back(readNested(ctx, head, size));
-      break;
+      return readNested(ctx, head, size);
     default:
       report(ctx.out, kReportUnknownType);
-      break;
+      return nullptr;
   }
 }
 
-void Master::skipUnknown(ReadContext& ctx, const Head& head, std::uint64_t size) const {
+Element* Master::skipUnknown(ReadContext& ctx, const Head& head, std::uint64_t size) const {
   const std::uint64_t skipped = ctx.input.skip(size);
   const char* container = definition() != nullptr ? definition()->name.c_str() : ctx.rootName;
   std::fprintf(ctx.out, "unknown element fonud in <%s>\n", container);
   std::fprintf(ctx.out, "ignore(%" PRIu64 " bytes).", head.sizeUnknown ? skipped : size);
   head.id.dump(ctx.out);
+  return nullptr;
 }
 
 Master* Master::readNested(ReadContext& ctx, const Head& head, std::uint64_t size) const {
@@ -159,7 +170,7 @@ Master* Master::readNested(ReadContext& ctx, const Head& head, std::uint64_t siz
 
 std::uint32_t Master::payloadSize() const {
   std::uint32_t sum = 0;
-  for (const Element* child : children_) sum += child->encodedSize();
+  for (std::size_t i = 0; i < childCount_; ++i) sum += children_[i]->encodedSize();
   return sum;
 }
 
@@ -176,7 +187,8 @@ void Master::print(std::FILE* out) const {
   std::fputc('\n', out);
   const Definition* runFirst = nullptr;
   std::uint64_t runLength = 0;
-  for (const Element* child : children_) {
+  for (std::size_t i = 0; i < childCount_; ++i) {
+    const Element* child = children_[i];
     if (child->definition()->type == BINARY) {
       if (runLength++ == 0) runFirst = child->definition();
       continue;

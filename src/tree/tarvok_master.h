@@ -33,9 +33,9 @@ class Master : public Element {
   explicit Master(const Definition* definition) : Element(definition) {}
   ~Master() override;
 
-  int childCount() const { return static_cast<int>(children_.size()); }
+  int childCount() const { return static_cast<int>(childCount_); }
   // The child at index, 0 <= index < childCount(), in file order.
-  const Element* child(int index) const { return children_[static_cast<std::size_t>(index)]; }
+  const Element* child(int index) const { return children_[index]; }
 
   // Sum of the children's encodedSize() (32-bit arithmetic).
   std::uint32_t payloadSize() const override;
@@ -51,13 +51,15 @@ class Master : public Element {
 
   void readRoot(Input& input, const char* name, std::FILE* out);
   void readChildren(ReadContext& ctx, std::uint64_t budget, bool sizeUnknown);
+  void readElements(ReadContext& ctx, std::uint64_t budget, bool sizeUnknown, std::vector<Element*>& found) const;
   Step readHead(ReadContext& ctx, bool sizeUnknown, Head& head) const;
-  void readChild(ReadContext& ctx, const Head& head, std::uint64_t size);
-  void skipUnknown(ReadContext& ctx, const Head& head, std::uint64_t size) const;
+  Element* readChild(ReadContext& ctx, const Head& head, std::uint64_t size) const;
+  Element* skipUnknown(ReadContext& ctx, const Head& head, std::uint64_t size) const;
   Master* readNested(ReadContext& ctx, const Head& head, std::uint64_t size) const;
 
   std::unique_ptr<NodeArena> arena_;  // the root's; the tree lives in it
-  std::vector<Element*> children_;
+  Element** children_ = nullptr;      // in the arena, exactly childCount_ long
+  std::size_t childCount_ = 0;
 };
 
 }  // namespace tarvok

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,12 @@ class NodeArena {
   T* make(Args&&... args) {
     static_assert(alignof(T) <= kAlignment);
     return new (allocate(sizeof(T))) T(std::forward<Args>(args)...);
+  }
+  // Room for count values of a trivial type T, uninitialised; null for 0.
+  template <class T>
+  T* makeArray(std::size_t count) {
+    static_assert(alignof(T) <= kAlignment && std::is_trivially_destructible_v<T>);
+    return count == 0 ? nullptr : static_cast<T*>(allocate(count * sizeof(T)));
   }
 
  private:
