@@ -12,38 +12,40 @@ namespace {
 // hold and grow with the bytes that actually arrive.
 constexpr std::uint64_t kFirstCapacity = 64 * 1024;
 
-char* allocate(char* old, std::uint64_t bytes) {
+template <class T>
+T* allocate(T* old, std::uint64_t bytes) {
   void* memory = std::realloc(old, static_cast<std::size_t>(bytes));
   if (memory == nullptr) throw std::bad_alloc();
-  return static_cast<char*>(memory);
+  return static_cast<T*>(memory);
 }
 }  // namespace
 
 Strings::Strings(const Definition* definition, Input& input, std::uint64_t size) : Element(definition) {
-  if (definition->type == BINARY) {
-    size_ = input.skip(size);
-    return;
-  }
-  readText(input, size);
+  if (isText()) readText(input, size);
+  else binarySize_ = input.skip(size);
 }
 
-Strings::~Strings() { std::free(data_); }
+Strings::~Strings() {
+  if (isText()) std::free(text_);
+}
 
 void Strings::readText(Input& input, std::uint64_t size) {
   std::uint64_t capacity = std::min(size, kFirstCapacity);
   if (input.hasLength()) capacity = std::min(size, input.length() - input.position());
-  data_ = allocate(nullptr, capacity + 1);
-  while (size_ < size) {
-    if (size_ == capacity) {
+  text_ = allocate<Text>(nullptr, sizeof(Text) + capacity);
+  std::uint64_t held = 0;
+  while (held < size) {
+    if (held == capacity) {
       if (input.atEnd()) break;
       capacity = std::min(size, std::max(capacity * 2, kFirstCapacity));
-      data_ = allocate(data_, capacity + 1);
+      text_ = allocate(text_, sizeof(Text) + capacity);
     }
-    const std::uint64_t got = input.read(reinterpret_cast<std::uint8_t*>(data_) + size_, capacity - size_);
+    const std::uint64_t got = input.read(reinterpret_cast<std::uint8_t*>(text_->bytes) + held, capacity - held);
     if (got == 0) break;
-    size_ += got;
+    held += got;
   }
-  data_[size_] = '\0';
+  text_->size = held;
+  text_->bytes[held] = '\0';
 }
 
 void Strings::print(std::FILE* out) const {
@@ -51,7 +53,7 @@ void Strings::print(std::FILE* out) const {
   const std::int32_t type = definition()->type;
   if (type != STRING && type != UTF8) return;
   std::fputc('"', out);
-  std::fputs(data_, out);
+  std::fputs(text_->bytes, out);
   std::fputc('"', out);
 }
 
