@@ -17,7 +17,7 @@ ScratchDir::~ScratchDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
 
 void ScratchDir::write(const std::string& name, const Bytes& bytes) const {
   std::FILE* file = std::fopen((path_ + "/" + name).c_str(), "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 }
 
