@@ -20,8 +20,10 @@ std::uint64_t walk(tarvok::Input& input, std::uint64_t budget, const tarvok::Dic
     const std::uint64_t data = size.sizeValue();
     const tarvok::Definition* definition = dictionary.findById(id.value(false));
     ++elements;
-    if (definition != nullptr && definition->type == tarvok::MASTER) elements += walk(input, data, dictionary);
-    else input.skip(data);
+    if (definition != nullptr && definition->type == tarvok::MASTER)
+      elements += walk(input, data, dictionary);
+    else
+      input.skip(data);
     const std::uint64_t total = id.length + size.length + data;
     if (total > budget) break;
     budget -= total;

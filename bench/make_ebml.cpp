@@ -146,8 +146,10 @@ void write(const char* path, const Profile& p) {
     for (int b = 0; b < total; ++b) {
       const bool video = b % 3 == 0 && b / 3 < p.videoPerCluster;
       const auto time = static_cast<std::int16_t>(b);
-      if (video) w.block(2, time, p.videoSize);
-      else w.block(1, time, 8 + (c + static_cast<std::uint64_t>(b)) % 5);
+      if (video)
+        w.block(2, time, p.videoSize);
+      else
+        w.block(1, time, 8 + (c + static_cast<std::uint64_t>(b)) % 5);
     }
     w.close(cluster);
   }

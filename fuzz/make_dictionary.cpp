@@ -11,16 +11,16 @@ int main() {
     std::printf("\"\n");
   }
   const char* sizes[] = {
-      "\\x80",                              // 0
-      "\\xFF",                              // 127, all ones in one byte: a plain number
-      "\\x7F\\xFF",                         // 16383
-      "\\x1F\\xFF\\xFF\\xFF",               // 4 bytes of ones: a plain number
-      "\\x08\\xFF\\xFF\\xFF\\xFF",          // unknown size, 32-bit writers
-      "\\x0F\\xFF\\xFF\\xFF\\xFF",          // unknown size, 5 bytes
+      "\\x80",                                     // 0
+      "\\xFF",                                     // 127, all ones in one byte: a plain number
+      "\\x7F\\xFF",                                // 16383
+      "\\x1F\\xFF\\xFF\\xFF",                      // 4 bytes of ones: a plain number
+      "\\x08\\xFF\\xFF\\xFF\\xFF",                 // unknown size, 32-bit writers
+      "\\x0F\\xFF\\xFF\\xFF\\xFF",                 // unknown size, 5 bytes
       "\\x01\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF",  // unknown size, 8 bytes
       "\\x01\\xFF\\xFF\\xFF\\xFF\\xFF\\xFF\\xFE",  // 2^56 - 2
       "\\x01\\x00\\x00\\x01\\x00\\x00\\x00\\x00",  // 2^32
-      "\\x00",                              // no length marker
+      "\\x00",                                     // no length marker
   };
   for (const char* size : sizes) std::printf("\"%s\"\n", size);
   return 0;

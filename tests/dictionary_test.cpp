@@ -1,13 +1,12 @@
 // The element dictionary: type names, headers, lookups and the table's
 // invariants.
-#include "codec/tarvok_dictionary.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 #include <sstream>
 
+#include "codec/tarvok_dictionary.h"
 #include "codec/tarvok_vint.h"
 #include "test_utils/capture.h"
 
@@ -18,9 +17,8 @@ const Dictionary& dictionary() { return Dictionary::instance(); }
 
 TEST(TypeName, NamesCodesOneToEightAndNothingElse) {
   const std::pair<std::int32_t, const char*> cases[] = {
-      {1, "int"},  {2, "uint"}, {3, "float"},  {4, "string"},  {5, "utf8"},
-      {6, "date"}, {7, "binary"}, {8, "master"}, {0, "unknown"}, {9, "unknown"},
-      {-1, "unknown"}, {INT32_MIN, "unknown"}};
+      {1, "int"},    {2, "uint"},   {3, "float"},   {4, "string"},  {5, "utf8"},     {6, "date"},
+      {7, "binary"}, {8, "master"}, {0, "unknown"}, {9, "unknown"}, {-1, "unknown"}, {INT32_MIN, "unknown"}};
   for (const auto& [code, name] : cases) EXPECT_STREQ(typeName(code), name) << code;
 }
 
@@ -52,8 +50,9 @@ TEST(Dictionary, HoldsTheTableWithItsCounts) {
   }
   EXPECT_EQ(names.size(), 223u);
   EXPECT_EQ(ids.size(), 223u);
-  EXPECT_EQ(byType, (std::map<std::int32_t, int>{
-                        {UINT, 108}, {MASTER, 46}, {BINARY, 33}, {UTF8, 15}, {STRING, 10}, {FLOAT, 6}, {INT, 4}, {DATE, 1}}));
+  EXPECT_EQ(byType,
+            (std::map<std::int32_t, int>{
+                {UINT, 108}, {MASTER, 46}, {BINARY, 33}, {UTF8, 15}, {STRING, 10}, {FLOAT, 6}, {INT, 4}, {DATE, 1}}));
   EXPECT_EQ(byLength, (std::map<std::size_t, int>{{1, 75}, {2, 122}, {3, 16}, {4, 10}}));
 }
 

@@ -11,7 +11,7 @@ using test::Bytes;
 using test::join;
 using test::runTarvok;
 
-const Bytes kGood = {0x1A, 0x45, 0xDF, 0xA3, 0x84, 0x42, 0x86, 0x81, 0x01,   // EBML { EBMLVersion 1 }
+const Bytes kGood = {0x1A, 0x45, 0xDF, 0xA3, 0x84, 0x42, 0x86, 0x81, 0x01,               // EBML { EBMLVersion 1 }
                      0x1F, 0x43, 0xB6, 0x75, 0x86, 0xA3, 0x84, 0x81, 0x00, 0x00, 0x80};  // Cluster { SimpleBlock }
 const Bytes kDiagnosed = {0x4A, 0xBC, 0x80, 0xEC, 0x80};  // an unknown element, then a Void
 const std::string kGoodTree =
@@ -80,14 +80,16 @@ TEST_F(Driver, StreamGivesTheSameTreeAsTheFile) {
 TEST_F(Driver, StreamEndsWithoutReportAndSkipsByReading) {
   // A Cluster cut short in a pipe is a report, as in a file.
   dir_.write("cut.mkv", {0x1F, 0x43, 0xB6, 0x75, 0x8A, 0xA3, 0x84, 0x81, 0x00, 0x00, 0x80});
-  EXPECT_EQ(run("/dev/stdin < cut.mkv").out, "[report] tarvok_master.cpp(     113)\n[report] tarvok_master.cpp(     113)\n[/dev/stdin]\n\n"
-                                "                         Cluster(  master):\n"
-                                "                     SimpleBlock(  binary):...x1\n\n");
+  EXPECT_EQ(run("/dev/stdin < cut.mkv").out,
+            "[report] tarvok_master.cpp(     113)\n[report] tarvok_master.cpp(     113)\n[/dev/stdin]\n\n"
+            "                         Cluster(  master):\n"
+            "                     SimpleBlock(  binary):...x1\n\n");
   // Through a pipe the root has no length: its end is no report.
   const std::string piped = shell("cat cut.mkv | $TARVOK /dev/stdin").out;
-  EXPECT_EQ(piped, "[report] tarvok_master.cpp(     113)\n[/dev/stdin]\n\n"
-                   "                         Cluster(  master):\n"
-                   "                     SimpleBlock(  binary):...x1\n\n");
+  EXPECT_EQ(piped,
+            "[report] tarvok_master.cpp(     113)\n[/dev/stdin]\n\n"
+            "                         Cluster(  master):\n"
+            "                     SimpleBlock(  binary):...x1\n\n");
   // An unknown element is passed over by reading, then the next one is found.
   dir_.write("skip.mkv", join({{0x4A, 0xBC, 0x43, 0x00}, Bytes(0x300, 0x55), kGood}));
   EXPECT_EQ(shell("cat skip.mkv | $TARVOK /dev/stdin").out,

@@ -50,9 +50,8 @@ TEST(Hostile, HalfAMillionEmptyMasters) {
 }
 
 TEST(Hostile, TwoMillionEmptyBlocksFoldIntoOneLine) {
-  EXPECT_EQ(dumpHostile("empty-blocks-2m.mkv").out,
-            "[empty-blocks-2m.mkv]\n\n" + header("Cluster", "master") + "\n" + header("SimpleBlock", "binary") +
-                "...x2000000\n\n");
+  EXPECT_EQ(dumpHostile("empty-blocks-2m.mkv").out, "[empty-blocks-2m.mkv]\n\n" + header("Cluster", "master") + "\n" +
+                                                        header("SimpleBlock", "binary") + "...x2000000\n\n");
 }
 
 TEST(Hostile, ZeroFilledFileEndsAtOnce) { EXPECT_EQ(dumpHostile("zeros-64mib.mkv").out, kOverrun); }

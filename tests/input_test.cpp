@@ -1,12 +1,12 @@
 // The buffered input over real files: reads, skips past the buffer, the end
 // of the file, putting bytes back across a refill, and paths that cannot be read.
-#include "codec/tarvok_input.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "codec/tarvok_input.h"
 
 namespace tarvok {
 namespace {

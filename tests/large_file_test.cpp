@@ -34,18 +34,26 @@ TEST(LargeFile, DumpsAFileOverFourGibExactly) {
   const Bytes timecode = {0xE7, 0x81, 0x00};
   const Bytes blockHead = join({{0xA3}, size8(kBlockSize)});
   const std::uint64_t firstCluster = timecode.size() + blockHead.size() + kBlockSize;
-  const Bytes secondCluster = join({{0x1F, 0x43, 0xB6, 0x75, 0x91}, uint8Element({0xE7}, 5000000000),
-                                    {0xA3, 0x85, 0x81, 0x00, 0x00, 0x80, 0x00}});
+  const Bytes secondCluster = join(
+      {{0x1F, 0x43, 0xB6, 0x75, 0x91}, uint8Element({0xE7}, 5000000000), {0xA3, 0x85, 0x81, 0x00, 0x00, 0x80, 0x00}});
   const std::uint64_t secondAt = 4 + 8 + firstCluster;  // within the Segment
-  const Bytes cues = join({{0x1C, 0x53, 0xBB, 0x6B, 0x98}, {0xBB, 0x96}, uint8Element({0xB3}, 5000000000),
-                           {0xB7, 0x8A}, uint8Element({0xF1}, secondAt)});
+  const Bytes cues = join({{0x1C, 0x53, 0xBB, 0x6B, 0x98},
+                           {0xBB, 0x96},
+                           uint8Element({0xB3}, 5000000000),
+                           {0xB7, 0x8A},
+                           uint8Element({0xF1}, secondAt)});
   const std::uint64_t segmentSize = 4 + 8 + firstCluster + secondCluster.size() + cues.size();
 
   test::ScratchDir dir;
   const std::string path = dir.path() + "/big.mkv";
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  const Bytes head = join({ebml, {0x18, 0x53, 0x80, 0x67}, size8(segmentSize), {0x1F, 0x43, 0xB6, 0x75},
-                           size8(firstCluster), timecode, blockHead});
+  const Bytes head = join({ebml,
+                           {0x18, 0x53, 0x80, 0x67},
+                           size8(segmentSize),
+                           {0x1F, 0x43, 0xB6, 0x75},
+                           size8(firstCluster),
+                           timecode,
+                           blockHead});
   std::fwrite(head.data(), 1, head.size(), file);
   ASSERT_EQ(std::fseek(file, static_cast<long>(kBlockSize), SEEK_CUR), 0);  // the block: a hole
   const Bytes tail = join({secondCluster, cues});

@@ -51,13 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
         LeafCase{"EBMLVersion", {0x01}, "                     EBMLVersion(    uint):1"},
         LeafCase{"ReferenceBlock", {0xDF}, "                  ReferenceBlock(     int):-33"},
         LeafCase{"TrackOffset", {0xFF, 0x38}, "                     TrackOffset(     int):-200"},
-        LeafCase{"SamplingFrequency", {0x47, 0x3B, 0x80, 0x00},
-                 "               SamplingFrequency(   float):48000.000000"},
-        LeafCase{"Duration", {0x40, 0xA7, 0x70, 0, 0, 0, 0, 0}, "                        Duration(   float):3000.000000"},
-        LeafCase{"DateUTC", {0x08, 0x51, 0xF4, 0xFE, 0xA8, 0x55, 0x00, 0x00},
+        LeafCase{
+            "SamplingFrequency", {0x47, 0x3B, 0x80, 0x00}, "               SamplingFrequency(   float):48000.000000"},
+        LeafCase{
+            "Duration", {0x40, 0xA7, 0x70, 0, 0, 0, 0, 0}, "                        Duration(   float):3000.000000"},
+        LeafCase{"DateUTC",
+                 {0x08, 0x51, 0xF4, 0xFE, 0xA8, 0x55, 0x00, 0x00},
                  "                         DateUTC(    date):599529600000000000"},
         LeafCase{"DocType", {0x77, 0x65, 0x62, 0x6D}, "                         DocType(  string):\"webm\""},
-        LeafCase{"Title", {0x48, 0x6F, 0x6C, 0x69, 0x64, 0x61, 0x79}, "                           Title(    utf8):\"Holiday\""},
+        LeafCase{"Title",
+                 {0x48, 0x6F, 0x6C, 0x69, 0x64, 0x61, 0x79},
+                 "                           Title(    utf8):\"Holiday\""},
         LeafCase{"SimpleBlock", {0x81, 0x00, 0x00, 0x80}, "                     SimpleBlock(  binary):"},
         // INT
         LeafCase{"ReferenceBlock", {0x7F}, "                  ReferenceBlock(     int):127"},
@@ -72,14 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
         // FLOAT
         LeafCase{"Duration", {}, "                        Duration(   float):0.000000"},
         LeafCase{"Duration", {0x3F, 0x80, 0x00, 0x00}, "                        Duration(   float):1.000000"},
-        LeafCase{"Duration", {0xC0, 0xA7, 0x70, 0, 0, 0, 0, 0}, "                        Duration(   float):-3000.000000"},
+        LeafCase{
+            "Duration", {0xC0, 0xA7, 0x70, 0, 0, 0, 0, 0}, "                        Duration(   float):-3000.000000"},
         // Data cut short by the end of the file reads as all bits set.
         LeafCase{"EBMLVersion", {0x01}, "                     EBMLVersion(    uint):18446744073709551615", 2},
         LeafCase{"ReferenceBlock", {}, "                  ReferenceBlock(     int):-1", 1},
         LeafCase{"Duration", {0x3F}, "                        Duration(   float):-nan", 4},
         LeafCase{"EBMLVersion", {0x01, 0x02}, "                     EBMLVersion(    uint):18446744073709551615", 12},
         // STRING: a zero ends the text; quotes are not escaped.
-        LeafCase{"DocType", {0x77, 0x65, 0x62, 0x6D, 0x00, 0x00}, "                         DocType(  string):\"webm\""},
+        LeafCase{
+            "DocType", {0x77, 0x65, 0x62, 0x6D, 0x00, 0x00}, "                         DocType(  string):\"webm\""},
         LeafCase{"DocType", {}, "                         DocType(  string):\"\""},
         LeafCase{"DocType", {0x61, 0x22, 0x62}, "                         DocType(  string):\"a\"b\""},
         // A string cut short holds the bytes the file has, and nothing invented.

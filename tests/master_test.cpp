@@ -1,10 +1,9 @@
 // The child reader and the printing of containers: the dump of whole files
 // written inline, byte by byte.
-#include "tree/tarvok_master.h"
-
 #include <gtest/gtest.h>
 
 #include "test_utils/capture.h"
+#include "tree/tarvok_master.h"
 
 namespace tarvok {
 namespace {
@@ -23,9 +22,9 @@ const Bytes kEbmlHeader = {
     0x42, 0xF7, 0x81, 0x01,                    //   EBMLReadVersion 1
     0x42, 0x82, 0x84, 0x77, 0x65, 0x62, 0x6D,  //   DocType "webm"
 };
-const Bytes kTimecode = {0xE7, 0x81, 0x00};                   // Timecode 0
-const Bytes kBlock = {0xA3, 0x84, 0x81, 0x00, 0x00, 0x80};    // SimpleBlock, 4 bytes
-const Bytes kClusterOf21 = {0x1F, 0x43, 0xB6, 0x75, 0x95};    // Cluster, 21 bytes
+const Bytes kTimecode = {0xE7, 0x81, 0x00};                 // Timecode 0
+const Bytes kBlock = {0xA3, 0x84, 0x81, 0x00, 0x00, 0x80};  // SimpleBlock, 4 bytes
+const Bytes kClusterOf21 = {0x1F, 0x43, 0xB6, 0x75, 0x95};  // Cluster, 21 bytes
 
 TEST(Master, PrintsTheWorkedExample) {
   const Bytes file = join({kEbmlHeader, kClusterOf21, kTimecode, kBlock, kBlock, kBlock});
@@ -51,7 +50,7 @@ TEST(Master, EmptyContainerIsItsHeaderAndAnEmptyLine) {
 }
 
 TEST(Master, UnknownElementIsReportedAndSkipped) {
-  const Bytes file = join({{0x1F, 0x43, 0xB6, 0x75, 0x89},  // Cluster, 9 bytes
+  const Bytes file = join({{0x1F, 0x43, 0xB6, 0x75, 0x89},        // Cluster, 9 bytes
                            {0x4A, 0xBC, 0x83, 0x01, 0x02, 0x03},  //   unknown 4ABC, 3 bytes
                            kTimecode});
   EXPECT_EQ(dump(file),
@@ -147,11 +146,11 @@ TEST(Master, FoldsRunsOfBinaryChildren) {
 }
 
 TEST(Master, BlockGroupPrintsItsBlockAsARunOfOne) {
-  const Bytes file = {0xA0, 0x88,                          // BlockGroup, 8 bytes
-                      0xA1, 0x83, 0x81, 0x00, 0x00,        //   Block, 3 bytes
-                      0x9B, 0x81, 0x28};                   //   BlockDuration 40
-  EXPECT_EQ(dump(file), "[t.webm]\n\n" + header("BlockGroup", "master") + "\n" + header("Block", "binary") +
-                            "...x1\n" + header("BlockDuration", "uint") + "40\n\n");
+  const Bytes file = {0xA0, 0x88,                    // BlockGroup, 8 bytes
+                      0xA1, 0x83, 0x81, 0x00, 0x00,  //   Block, 3 bytes
+                      0x9B, 0x81, 0x28};             //   BlockDuration 40
+  EXPECT_EQ(dump(file), "[t.webm]\n\n" + header("BlockGroup", "master") + "\n" + header("Block", "binary") + "...x1\n" +
+                            header("BlockDuration", "uint") + "40\n\n");
 }
 
 // Nested BlockGroups, each with an eight-byte size field.
@@ -159,8 +158,8 @@ Bytes nested(int levels) {
   Bytes file;
   for (int level = 0; level < levels; ++level) {
     const auto inner = static_cast<std::uint64_t>(9 * (levels - level - 1));
-    file.insert(file.end(), {0xA0, 0x01, 0, 0, 0, 0, 0, static_cast<std::uint8_t>(inner >> 8),
-                             static_cast<std::uint8_t>(inner)});
+    file.insert(file.end(),
+                {0xA0, 0x01, 0, 0, 0, 0, 0, static_cast<std::uint8_t>(inner >> 8), static_cast<std::uint8_t>(inner)});
   }
   return file;
 }

@@ -14,13 +14,13 @@ using test::header;
 using test::join;
 
 const std::string kOverrun = "[report] tarvok_master.cpp(     113)\n";
-const Bytes kUnknown8 = {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};  // unknown size, 8 bytes
-const Bytes kUnknown5 = {0x08, 0xFF, 0xFF, 0xFF, 0xFF};                    // unknown size, 5 bytes
+const Bytes kUnknown8 = {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};    // unknown size, 8 bytes
+const Bytes kUnknown5 = {0x08, 0xFF, 0xFF, 0xFF, 0xFF};                      // unknown size, 5 bytes
 const Bytes kEbml = {0x1A, 0x45, 0xDF, 0xA3, 0x84, 0x42, 0x86, 0x81, 0x01};  // EBML { EBMLVersion 1 }
 const Bytes kSegment = {0x18, 0x53, 0x80, 0x67};
 const Bytes kCluster = {0x1F, 0x43, 0xB6, 0x75};
 const Bytes kInfo = {0x15, 0x49, 0xA9, 0x66, 0x84, 0x4D, 0x80, 0x81, 0x61};  // Info { MuxingApp "a" }
-const Bytes kTracks = {0x16, 0x54, 0xAE, 0x6B, 0x82, 0xAE, 0x80};      // Tracks { TrackEntry {} }
+const Bytes kTracks = {0x16, 0x54, 0xAE, 0x6B, 0x82, 0xAE, 0x80};            // Tracks { TrackEntry {} }
 const Bytes kBlock = {0xA3, 0x82, 0x81, 0x00};
 
 Bytes cluster(std::uint8_t time, int blocks) {
@@ -86,12 +86,14 @@ TEST(SizeUnknown, BlockGroupInsideAClusterIsNotABoundary) {
 TEST(SizeUnknown, LeafAndUnknownElementRunToTheEndOfTheirContainer) {
   // Cluster of 30 bytes: Timecode, a SimpleBlock of unknown size, then a Void
   // after the Cluster.
-  const Bytes file = join({kCluster, {0x80 | 30}, {0xE7, 0x81, 0x00}, {0xA3}, kUnknown8, Bytes(18, 0xAA), {0xEC, 0x80}});
+  const Bytes file =
+      join({kCluster, {0x80 | 30}, {0xE7, 0x81, 0x00}, {0xA3}, kUnknown8, Bytes(18, 0xAA), {0xEC, 0x80}});
   EXPECT_EQ(dump(file), "[t.webm]\n\n" + header("Cluster", "master") + "\n" + header("Timecode", "uint") + "0\n" +
                             header("SimpleBlock", "binary") + "...x1\n\n" + header("Void", "binary") + "...x1\n");
   const Bytes unknownElement = join({kCluster, {0x80 | 12}, {0x4A, 0xBC}, kUnknown5, Bytes(5, 0xAA), {0xEC, 0x80}});
-  EXPECT_EQ(dump(unknownElement), "unknown element fonud in <Cluster>\nignore(5 bytes).[vint] <2> 0x4ABC\n[t.webm]\n\n" +
-                                      header("Cluster", "master") + "\n\n" + header("Void", "binary") + "...x1\n");
+  EXPECT_EQ(dump(unknownElement),
+            "unknown element fonud in <Cluster>\nignore(5 bytes).[vint] <2> 0x4ABC\n[t.webm]\n\n" +
+                header("Cluster", "master") + "\n\n" + header("Void", "binary") + "...x1\n");
   // At the top of a file, to the end of the file.
   EXPECT_EQ(dump(join({{0x4A, 0xBC}, kUnknown8, Bytes(1000, 0)})),
             "unknown element fonud in <t.webm>\nignore(1000 bytes).[vint] <2> 0x4ABC\n");

@@ -1,9 +1,8 @@
 // Variable-length integers: lengths, both values, the dump line, unknown
 // sizes, reads cut short by the end of the input, and eight-byte writing.
-#include "codec/tarvok_vint.h"
-
 #include <gtest/gtest.h>
 
+#include "codec/tarvok_vint.h"
 #include "test_utils/capture.h"
 
 namespace tarvok {
@@ -14,7 +13,7 @@ using test::Bytes;
 struct ReadCase {
   Bytes input;
   int length;
-  std::uint64_t id;  // value(false)
+  std::uint64_t id;    // value(false)
   std::uint64_t size;  // sizeValue()
   const char* dumpLine;
 };
@@ -44,8 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{{0xFF}, 1, 0xFF, 127, "[vint] <1> 0xFF\n"},
         ReadCase{{0x7F, 0xFF}, 2, 0x7FFF, 0x3FFF, "[vint] <2> 0x7FFF\n"},
         // The end of the input reads as 0xFF, with the length from the first byte.
-        ReadCase{{}, 1, 0xFF, 127, "[vint] <1> 0xFF\n"},
-        ReadCase{{0x42}, 2, 0x42FF, 0x02FF, "[vint] <2> 0x42FF\n"},
+        ReadCase{{}, 1, 0xFF, 127, "[vint] <1> 0xFF\n"}, ReadCase{{0x42}, 2, 0x42FF, 0x02FF, "[vint] <2> 0x42FF\n"},
         // A zero byte has no length marker: it is taken alone.
         ReadCase{{0x00, 0x81}, 1, 0, 0, "[vint] <1> 0x00\n"}));
 

@@ -58,8 +58,8 @@ class Input {
   std::FILE* file_ = nullptr;
   std::unique_ptr<std::uint8_t[]> storage_;
   const std::uint8_t* buffer_ = nullptr;
-  std::size_t pos_ = 0;  // next byte in buffer_
-  std::size_t end_ = 0;  // end of the valid bytes in buffer_
+  std::size_t pos_ = 0;    // next byte in buffer_
+  std::size_t end_ = 0;    // end of the valid bytes in buffer_
   std::size_t chunk_ = 0;  // size of the next read; grows while reading runs on
   std::uint64_t position_ = 0;
   std::uint64_t length_ = 0;

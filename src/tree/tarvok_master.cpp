@@ -45,9 +45,7 @@ Master::Master(const char* path, std::FILE* out) : Element(nullptr) {
   if (input.isOpen()) readRoot(input, path, out);
 }
 
-Master::Master(Input& input, const char* name, std::FILE* out) : Element(nullptr) {
-  readRoot(input, name, out);
-}
+Master::Master(Input& input, const char* name, std::FILE* out) : Element(nullptr) { readRoot(input, name, out); }
 
 Master::Master(const Definition* definition, ReadContext& ctx, std::uint64_t size, bool sizeUnknown)
     : Element(definition) {
@@ -61,12 +59,12 @@ Master::~Master() {
 
 void Master::readRoot(Input& input, const char* name, std::FILE* out) {
   arena_ = std::make_unique<NodeArena>();
-  ReadContext ctx{input, *arena_, Dictionary::instance(), out, name, 0,
-                  std::vector<std::vector<Element*>>(static_cast<std::size_t>(kMaxDepth) + 1)};
+  ReadContext ctx{input, *arena_, Dictionary::instance(), out, name, 0, {}};
+  ctx.gathered.resize(static_cast<std::size_t>(kMaxDepth) + 1);
   // A stream has no length: it is read like a container of unknown size,
   // whose normal end is the end of the stream.
-  if (input.hasLength()) readChildren(ctx, input.length() - input.position(), false);
-  else readChildren(ctx, std::numeric_limits<std::uint64_t>::max(), true);
+  const bool stream = !input.hasLength();
+  readChildren(ctx, stream ? std::numeric_limits<std::uint64_t>::max() : input.length() - input.position(), stream);
 }
 
 void Master::readChildren(ReadContext& ctx, std::uint64_t budget, bool sizeUnknown) {

@@ -18,8 +18,10 @@ Primitives::Primitives(const Definition* definition, Input& input, std::uint64_t
     size = std::min(size, input.length() - input.position());
     sizeUnknown = false;
   }
-  if (sizeUnknown) size = readToEnd(input, size);
-  else readKnown(input, size);
+  if (sizeUnknown)
+    size = readToEnd(input, size);
+  else
+    readKnown(input, size);
   applyWidth(size);
 }
 

@@ -21,8 +21,10 @@ T* allocate(T* old, std::uint64_t bytes) {
 }  // namespace
 
 Strings::Strings(const Definition* definition, Input& input, std::uint64_t size) : Element(definition) {
-  if (isText()) readText(input, size);
-  else binarySize_ = input.skip(size);
+  if (isText())
+    readText(input, size);
+  else
+    binarySize_ = input.skip(size);
 }
 
 Strings::~Strings() {
