@@ -1,9 +1,9 @@
 // Prints the number of blocks (SimpleBlocks, and Blocks in BlockGroups) of
 // every Cluster of the Matroska or WebM files given, using tarvok's reader.
+#include <tarvok.h>
+
 #include <cstdio>
 #include <string>
-
-#include <tarvok.h>
 
 namespace {
 
