@@ -14,9 +14,8 @@ namespace {
 
 using test::Bytes;
 using test::header;
-
-const std::string kOverrun = "[report] tarvok_master.cpp(     113)\n";
-const std::string kTooDeep = "[report] tarvok_master.cpp(     256)\n";
+using test::kOverrun;
+using test::kTooDeep;
 
 test::Run dumpHostile(const std::string& name) {
   const test::Run run = test::runTarvok(TARVOK_HOSTILE_DIR, name);

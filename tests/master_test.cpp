@@ -12,8 +12,7 @@ using test::Bytes;
 using test::dump;
 using test::header;
 using test::join;
-
-const std::string kOverrun = "[report] tarvok_master.cpp(     113)\n";
+using test::kOverrun;
 
 // The worked example: an EBML header and a Cluster with three SimpleBlocks.
 const Bytes kEbmlHeader = {

@@ -12,8 +12,8 @@ using test::Bytes;
 using test::dump;
 using test::header;
 using test::join;
+using test::kOverrun;
 
-const std::string kOverrun = "[report] tarvok_master.cpp(     113)\n";
 const Bytes kUnknown8 = {0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};    // unknown size, 8 bytes
 const Bytes kUnknown5 = {0x08, 0xFF, 0xFF, 0xFF, 0xFF};                      // unknown size, 5 bytes
 const Bytes kEbml = {0x1A, 0x45, 0xDF, 0xA3, 0x84, 0x42, 0x86, 0x81, 0x01};  // EBML { EBMLVersion 1 }

@@ -24,4 +24,8 @@ Bytes join(std::initializer_list<Bytes> parts);
 // A header line of the dump: name in 32 columns, type in 8, then the colon.
 std::string header(const char* name, const char* type);
 
+// The report lines: a container that ended early, and one at the depth bound.
+inline const std::string kOverrun = "[report] tarvok_master.cpp(     113)\n";
+inline const std::string kTooDeep = "[report] tarvok_master.cpp(     256)\n";
+
 }  // namespace tarvok::test
