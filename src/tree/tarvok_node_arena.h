@@ -37,7 +37,15 @@ class NodeArena {
   static constexpr std::size_t kAlignment = alignof(std::uint64_t);
   static constexpr std::size_t kBlockSize = 256 * 1024;
 
-  void* allocate(std::size_t bytes);
+  void* allocate(std::size_t bytes) {
+    bytes = (bytes + kAlignment - 1) & ~(kAlignment - 1);
+    if (bytes > left_) return allocateBlock(bytes);
+    void* result = next_;
+    next_ += bytes;
+    left_ -= bytes;
+    return result;
+  }
+  void* allocateBlock(std::size_t bytes);
 
   std::vector<std::unique_ptr<std::byte[]>> blocks_;
   std::byte* next_ = nullptr;
