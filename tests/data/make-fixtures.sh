@@ -19,9 +19,9 @@ video=(-f lavfi -i testsrc=size=32x24:rate=5:duration=1)
 tone=(-f lavfi -i sine=frequency=440:duration=1:sample_rate=48000)
 
 # WebM VP9 + Opus, as a browser or ffmpeg writes it for download.
-ff "${video[@]}" "${tone[@]}" -c:v libvpx-vp9 -b:v 20k -c:a libopus -b:a 8k -fflags +bitexact vp9-opus.webm
+ff "${video[@]}" "${tone[@]}" -c:v libvpx-vp9 -b:v 20k -c:a libopus -b:a 8k -fflags +bitexact -cluster_time_limit 250 vp9-opus.webm
 # Live WebM: Segment and Clusters of unknown size, no Cues.
-ff "${video[@]}" "${tone[@]}" -c:v libvpx-vp9 -b:v 20k -c:a libopus -b:a 8k -fflags +bitexact -live 1 -f webm live.webm
+ff "${video[@]}" "${tone[@]}" -c:v libvpx-vp9 -b:v 20k -c:a libopus -b:a 8k -fflags +bitexact -cluster_time_limit 250 -live 1 -f webm live.webm
 # A recorder-shaped WebM: the same file with the Segment and every Cluster of unknown size.
 python3 "$here/unknown-sizes.py" vp9-opus.webm recorder.webm
 # Opus audio in 2.5 ms frames: many small blocks.
