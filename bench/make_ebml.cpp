@@ -9,9 +9,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
+
+#include "codec/tarvok_vint.h"
 
 namespace {
 
@@ -36,21 +37,21 @@ class Writer {
     static const std::uint8_t zeros[4096] = {};
     raw(zeros, static_cast<std::size_t>(size));
   }
-  void id(std::uint32_t value) {
-    int length = value > 0xFFFFFF ? 4 : value > 0xFFFF ? 3 : value > 0xFF ? 2 : 1;
+  // The low length bytes of value, most significant first.
+  void bigEndian(std::uint64_t value, int length) {
     for (int i = length - 1; i >= 0; --i) std::fputc(static_cast<int>((value >> (8 * i)) & 0xFF), file_);
   }
+  void id(std::uint32_t value) { bigEndian(value, value > 0xFFFFFF ? 4 : value > 0xFFFF ? 3 : value > 0xFF ? 2 : 1); }
   // The smallest size field that holds value.
   void size(std::uint64_t value) {
     int length = 1;
     while (length < 8 && value >= (1ull << (7 * length)) - 1) ++length;
-    const std::uint64_t field = value | (1ull << (7 * length));
-    for (int i = length - 1; i >= 0; --i) std::fputc(static_cast<int>((field >> (8 * i)) & 0xFF), file_);
+    bigEndian(value | (1ull << (7 * length)), length);
   }
   void uint(std::uint32_t elementId, std::uint64_t value) {
     id(elementId);
     size(8);
-    for (int i = 7; i >= 0; --i) std::fputc(static_cast<int>((value >> (8 * i)) & 0xFF), file_);
+    bigEndian(value, 8);
   }
   void text(std::uint32_t elementId, const std::string& value) {
     id(elementId);
@@ -67,8 +68,8 @@ class Writer {
   void close(std::uint64_t at) {
     const std::uint64_t end = position();
     const std::uint64_t length = end - at - 8;
-    std::fseek(file_, static_cast<long>(at + 1), SEEK_SET);
-    for (int i = 6; i >= 0; --i) std::fputc(static_cast<int>((length >> (8 * i)) & 0xFF), file_);
+    std::fseek(file_, static_cast<long>(at), SEEK_SET);
+    tarvok::writeSize8(length, file_);
     std::fseek(file_, static_cast<long>(end), SEEK_SET);
   }
   void block(std::uint8_t track, std::int16_t time, std::uint64_t payload) {
