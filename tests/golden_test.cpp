@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "test_utils/run.h"
 
@@ -27,13 +25,6 @@ std::vector<fs::path> fixtures(bool wholeOnly) {
   return found;
 }
 
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class Golden : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(Golden, DumpMatchesByteForByte) {
@@ -41,7 +32,7 @@ TEST_P(Golden, DumpMatchesByteForByte) {
   ASSERT_TRUE(fs::exists(media)) << media;
   const test::Run run = test::runTarvok(media.parent_path().string(), media.filename().string());
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, readAll(media.string() + ".dump")) << media;
+  EXPECT_EQ(run.out, test::readFile(media.string() + ".dump")) << media;
 }
 
 // Through a pipe a whole file gives the same dump but for the path line. (A
@@ -52,7 +43,7 @@ TEST_P(GoldenPipe, SameDumpButThePath) {
   const fs::path& media = GetParam();
   const std::string name = media.filename().string();
   const test::Run run = test::runShell(media.parent_path().string(), "cat '" + name + "' | $TARVOK /dev/stdin");
-  std::string expected = readAll(media.string() + ".dump");
+  std::string expected = test::readFile(media.string() + ".dump");
   const std::string pathLine = "[" + name + "]\n";
   expected.replace(expected.find(pathLine), pathLine.size(), "[/dev/stdin]\n");
   EXPECT_EQ(run.out, expected) << media;

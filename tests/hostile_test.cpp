@@ -121,21 +121,14 @@ void mutate(const Bytes& original, std::initializer_list<int> values, bool every
   std::fclose(sink);
 }
 
-Bytes readFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  Bytes bytes;
-  for (int c; file != nullptr && (c = std::fgetc(file)) != EOF;) bytes.push_back(static_cast<std::uint8_t>(c));
-  if (file != nullptr) std::fclose(file);
-  return bytes;
-}
-
 TEST(Hostile, EverySingleByteMutationOfSmallValidFiles) {
   const Bytes worked = {0x1A, 0x45, 0xDF, 0xA3, 0x8F, 0x42, 0x86, 0x81, 0x01, 0x42, 0xF7, 0x81, 0x01, 0x42, 0x82, 0x84,
                         0x77, 0x65, 0x62, 0x6D, 0x1F, 0x43, 0xB6, 0x75, 0x95, 0xE7, 0x81, 0x00, 0xA3, 0x84, 0x81, 0x00,
                         0x00, 0x80, 0xA3, 0x84, 0x81, 0x00, 0x00, 0x80, 0xA3, 0x84, 0x81, 0x00, 0x00, 0x80};
   mutate(worked, {}, true);
   for (const char* name : {"live.webm", "subtitles.mks"}) {
-    const Bytes real = readFile(std::string(TARVOK_TEST_DATA) + "/real/" + name);
+    const std::string text = test::readFile(std::string(TARVOK_TEST_DATA) + "/real/" + name);
+    const Bytes real(text.begin(), text.end());
     ASSERT_FALSE(real.empty()) << name;
     mutate(real, {0x00, 0x01, 0x08, 0x80, 0xFF}, false);
   }

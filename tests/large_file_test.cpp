@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "codec/tarvok_vint.h"
 #include "test_utils/run.h"
 
 namespace tarvok {
@@ -15,11 +16,10 @@ using test::join;
 
 constexpr std::uint64_t kBlockSize = 5ull << 30;
 
-// An eight-byte size field.
+// An eight-byte size field, as writeSize8 writes it.
 Bytes size8(std::uint64_t value) {
-  Bytes field = {0x01};
-  for (int shift = 48; shift >= 0; shift -= 8) field.push_back(static_cast<std::uint8_t>(value >> shift));
-  return field;
+  const std::string field = test::capture([&](std::FILE* out) { writeSize8(value, out); });
+  return Bytes(field.begin(), field.end());
 }
 
 // A UINT element with an eight-byte value.

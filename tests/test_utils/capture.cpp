@@ -25,6 +25,16 @@ std::string dump(const Bytes& bytes, const char* name) {
   });
 }
 
+std::string readFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return "";
+  return capture([&](std::FILE* out) {
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) std::fwrite(chunk, 1, got, out);
+    std::fclose(file);
+  });
+}
+
 Bytes join(std::initializer_list<Bytes> parts) {
   Bytes all;
   for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());

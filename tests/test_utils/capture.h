@@ -18,6 +18,9 @@ std::string capture(const std::function<void(std::FILE*)>& write);
 // The whole dump of a file holding bytes, named name in the output.
 std::string dump(const Bytes& bytes, const char* name = "t.webm");
 
+// The whole content of the file at path ("" when it cannot be read).
+std::string readFile(const std::string& path);
+
 // Concatenates byte sequences, so that fixtures read element by element.
 Bytes join(std::initializer_list<Bytes> parts);
 
